@@ -1,0 +1,17 @@
+#pragma once
+
+// Pelgo_DLL: the calculation library of the sizing wizard. One class per
+// wizard step, the sizing record, the text catalogue and the shared data-file
+// conventions.
+
+#include "pelgo/DataError.h"
+#include "pelgo/DataFile.h"
+#include "pelgo/ListCursor.h"
+#include "pelgo/Numbers.h"
+#include "pelgo/ProgramFolder.h"
+#include "pelgo/Text.h"
+
+#include "pelgo/clsAbertura.h"
+#include "pelgo/clsInicio.h"
+#include "pelgo/clsPelgo.h"
+#include "pelgo/clsPelgo_Geral.h"
