@@ -12,6 +12,8 @@
 #include "pelgo/Text.h"
 
 #include "pelgo/clsAbertura.h"
+#include "pelgo/clsEtapa4.h"
+#include "pelgo/clsEtapa5.h"
 #include "pelgo/clsInicio.h"
 #include "pelgo/clsPelgo.h"
 #include "pelgo/clsPelgo_Geral.h"
