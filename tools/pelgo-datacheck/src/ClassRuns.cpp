@@ -1,0 +1,202 @@
+#include "Checks.h"
+
+#include "pelgo/DataError.h"
+#include "pelgo/Numbers.h"
+#include "pelgo/ProgramFolder.h"
+#include "pelgo/clsAbertura.h"
+#include "pelgo/clsCalculoEconomia.h"
+#include "pelgo/clsEtapa1.h"
+#include "pelgo/clsEtapa10.h"
+#include "pelgo/clsEtapa11.h"
+#include "pelgo/clsEtapa12.h"
+#include "pelgo/clsEtapa13.h"
+#include "pelgo/clsEtapa14.h"
+#include "pelgo/clsEtapa4.h"
+#include "pelgo/clsEtapa5.h"
+#include "pelgo/clsEtapa6.h"
+#include "pelgo/clsEtapa9.h"
+#include "pelgo/clsInicio.h"
+#include "pelgo/clsPelgo.h"
+
+#include <exception>
+#include <functional>
+
+namespace pelgo::datacheck {
+
+namespace {
+
+// Points the library at the checked folder for the length of the runs.
+class FolderSwitch {
+public:
+    explicit FolderSwitch(const std::string& folder)
+        : previous_(programFolder())
+    {
+        setProgramFolder(folder);
+    }
+    ~FolderSwitch() { setProgramFolder(previous_); }
+    FolderSwitch(const FolderSwitch&) = delete;
+    FolderSwitch& operator=(const FolderSwitch&) = delete;
+
+private:
+    std::string previous_;
+};
+
+// Runs library calls the way the screens make them and turns whatever they
+// raise into a problem line that says which call, in which language and market.
+class Runner {
+public:
+    explicit Runner(Report& report)
+        : report_(report)
+    {
+    }
+
+    void setContext(std::string context) { context_ = std::move(context); }
+
+    // False when the call raised (and was reported).
+    bool run(const std::string& call, const std::function<void()>& body)
+    {
+        try {
+            body();
+            return true;
+        } catch (const DataError& error) {
+            report_.problem(Installation::xmlPath(error.file()), "", error.detail() + " (" + call + ", " + context_ + ")");
+        } catch (const std::exception& error) {
+            report_.problem("XML", "", std::string("data set makes ") + call + " fail: " + error.what() + " (" +
+                                           context_ + ")");
+        }
+        return false;
+    }
+
+    void code(const std::string& call, std::int16_t result)
+    {
+        if (result != 0)
+            report_.problem("XML", "", call + " returned error code " + std::to_string(result) + " (" + context_ + ")");
+    }
+
+private:
+    Report& report_;
+    std::string context_;
+};
+
+// The classes whose Inicia needs only the language.
+void runLanguageClasses(Runner& runner, const std::string& language)
+{
+    runner.run("clsPelgo.SetTitulo", [&] { clsPelgo().SetTitulo(language); });
+    runner.run("clsAbertura.Inicia", [&] { clsAbertura().Inicia(language); });
+    runner.run("clsInicio", [&] {
+        clsInicio start;
+        start.Inicia();
+        start.CarregaMercado(language);
+        start.MercadoPadraoIdioma(language);
+        for (std::int16_t index = 0; !start.EOFMercado(); start.NextMercado(), ++index)
+            start.Norma(index);
+    });
+    runner.run("clsEtapa4.Inicia/CarregaComplement", [&] {
+        clsEtapa4 load;
+        runner.code("clsEtapa4.Inicia", load.Inicia(language, 10.0));
+        for (std::int16_t index = 0; !load.EOFCarga(); load.NextCarga(), ++index)
+            load.CarregaComplement(language, index, 0.1);
+    });
+    runner.run("clsEtapa6.Inicia", [&] { runner.code("clsEtapa6.Inicia", clsEtapa6().Inicia(language)); });
+    runner.run("clsEtapa9.Inicia", [&] {
+        runner.code("clsEtapa9.Inicia",
+                    clsEtapa9().Inicia(language, true, true, 10.0, 100.0, 120.0, 35.0, 1.0, 1, 12.0, 300.0, 140.0, 3,
+                                       250.0));
+    });
+    runner.run("clsEtapa10.Inicia", [&] {
+        runner.code("clsEtapa10.Inicia", clsEtapa10().Inicia(language, true, 3, 1.0, 1, 100.0, 120.0, 280.0, 250.0,
+                                                               12.0, 10.0, true, 3, 300.0, 140));
+    });
+    runner.run("clsEtapa11.Inicia", [&] { runner.code("clsEtapa11.Inicia", clsEtapa11().Inicia(language)); });
+    runner.run("clsEtapa12.Inicia", [&] { runner.code("clsEtapa12.Inicia", clsEtapa12().Inicia(language)); });
+    runner.run("clsEtapa13.Inicia", [&] { runner.code("clsEtapa13.Inicia", clsEtapa13().Inicia(language)); });
+    runner.run("clsEtapa14.Inicia", [&] { runner.code("clsEtapa14.Inicia", clsEtapa14().Inicia(language)); });
+    runner.run("clsCalculoEconomia.Inicia",
+               [&] { runner.code("clsCalculoEconomia.Inicia", clsCalculoEconomia().Inicia(language)); });
+}
+
+// The motor chosen with the market's defaults, as step 1 offers it.
+struct DefaultMotor {
+    std::int16_t frequency = 0;
+    std::int16_t line = 0;
+    std::int16_t poles = 0;
+    std::string category;
+    std::int16_t voltage = 0;
+    double kilowatts = 0;
+    double cv = 0;
+};
+
+// Step 1 with the market's defaults: texts, lists and the power list of the
+// default line in every unit.
+bool runStep1(Runner& runner, const std::string& language, const std::string& market, const std::string& standard,
+              DefaultMotor& motor)
+{
+    return runner.run("clsEtapa1.Inicia/CarregaPotenciaNominal", [&] {
+        clsEtapa1 step;
+        const std::int16_t code = step.Inicia(language, standard, market);
+        runner.code("clsEtapa1.Inicia", code);
+        if (code != 0)
+            return;
+        motor.line = step.CDMotorPadrao();
+        motor.poles = step.PoloPadrao();
+        motor.category = step.CategoriaPadrao();
+        motor.voltage = step.TensaoPadrao();
+        motor.frequency = step.frequenciaByIndex(0);
+        for (std::int16_t index = 0; !step.EOFProdutos(); step.NextProduto(), ++index)
+            if (step.cd_Produto() == std::to_string(motor.line))
+                motor.frequency = step.Frequencia();
+        const auto firstPower = [&](const std::string& type) {
+            if (!step.CarregaPotenciaNominal(standard, motor.frequency, motor.line, motor.poles, type))
+                runner.code("clsEtapa1.CarregaPotenciaNominal(" + type + ") found no powers; it", 1);
+            return parseRegional(step.PotenciaByIndex(0)).value_or(0);
+        };
+        for (std::int16_t index = 0; !step.EOFUnidades(); step.NextUnidades(), ++index)
+            firstPower(step.TipoUnidadeByIndex(index));
+        motor.kilowatts = firstPower("vl_potencia_kw");
+        motor.cv = firstPower("vl_potencia_cv");
+    });
+}
+
+void runStep5(Runner& runner, const std::string& language, const std::string& market)
+{
+    // Below 120 A the connection list is the standard one; from 120 A it comes from Ligacao_Motor.xml.
+    for (const double current : {119.0, 120.0}) {
+        runner.run("clsEtapa5.Inicia/CarregaAltitude/CarregaTemperatura", [&] {
+            clsEtapa5 step;
+            runner.code("clsEtapa5.Inicia", step.Inicia(language, current, market));
+            for (std::int16_t index = 0; !step.EOFUnidadeAltitude(); step.NextUnidadeAltitude(), ++index)
+                step.CarregaAltitude(index);
+            for (std::int16_t index = 0; !step.EOFUnidadeTemperatura(); step.NextUnidadeTemperatura(), ++index)
+                step.CarregaTemperatura(index);
+        });
+    }
+}
+
+void runMarketClasses(Runner& runner, const Installation& installation, const std::string& language,
+                      const std::string& market)
+{
+    const auto standard = installation.standardOf(market);
+    if (!standard)
+        return; // reported by the markets check
+    DefaultMotor motor;
+    runStep1(runner, language, market, *standard, motor);
+    runStep5(runner, language, market);
+}
+
+} // namespace
+
+void checkClassRuns(const Installation& installation, Report& report)
+{
+    const FolderSwitch folder(installation.folder());
+    Runner runner(report);
+    for (const std::string& language : installation.languages()) {
+        runner.setContext("language " + language);
+        runLanguageClasses(runner, language);
+        for (const std::string& market : installation.marketsOf(language)) {
+            runner.setContext("language " + language + ", market " + market);
+            runMarketClasses(runner, installation, language, market);
+        }
+    }
+}
+
+} // namespace pelgo::datacheck
