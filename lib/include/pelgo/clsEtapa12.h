@@ -1,0 +1,24 @@
+#pragma once
+
+#include "pelgo/TextosGrafico.h"
+
+#include <cstdint>
+#include <string>
+
+namespace pelgo {
+
+// Step 12: texts of the current-limitation starting graphs.
+class clsEtapa12 {
+public:
+    std::string GraficosCorrente() const { return textos_.titulo; }
+    std::string btVoltar() const { return textos_.btVoltar; }
+    std::string btAcel() const { return textos_.btAcel; }
+
+    // Always returns 0; a missing text is a DataError.
+    std::int16_t Inicia(const std::string& strIdioma);
+
+private:
+    TextosGrafico textos_;
+};
+
+} // namespace pelgo
