@@ -12,6 +12,9 @@
 #include "pelgo/Text.h"
 
 #include "pelgo/clsAbertura.h"
+#include "pelgo/clsEtapa1.h"
+#include "pelgo/clsEtapa2.h"
+#include "pelgo/clsEtapa3.h"
 #include "pelgo/clsEtapa4.h"
 #include "pelgo/clsEtapa5.h"
 #include "pelgo/clsInicio.h"
