@@ -162,9 +162,9 @@ DataSummary Etapa6::summary(const clsEtapa6& t, const clsPelgo& record)
         {caption(t.TTempoRotorBloqueado()), shown(record.TempoRotorBloqueado()) + " s"},
         {caption(t.TMomentoInercia()), record.descMomentoInercia()},
         {caption(t.TCategoria()), record.Categoria()},
-        {"Cp/Cn :", record.ConjugadoRotorBloqueado()},
-        {"Cmax/Cn :", record.ConjugadoMaximo()},
-        {"Ip/In :", record.CorrenteRotorBloqueado()},
+        {"Cp/Cn : ", record.ConjugadoRotorBloqueado()},
+        {"Cmax/Cn : ", record.ConjugadoMaximo()},
+        {"Ip/In : ", record.CorrenteRotorBloqueado()},
     };
     s.installation = {
         {caption(t.TTensaoRede()), std::to_string(record.TensaoRedeTrifasica()) + " V"},
