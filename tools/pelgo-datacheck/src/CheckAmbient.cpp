@@ -2,11 +2,10 @@
 #include "Reader.h"
 
 #include "pelgo/Numbers.h"
+#include "pelgo/wizard/Conversions.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
-#include <limits>
 #include <regex>
 #include <set>
 
@@ -140,10 +139,8 @@ void checkSupplyLists(const Installation& installation, Report& report)
 
 std::optional<long> storedAltitude(long value, const std::string& unit)
 {
-    if (unit != "ft")
-        return value;
     try {
-        return toInt16(value * 0.3048);
+        return wizard::altitudeInMetres(toInt16(value), unit);
     } catch (const OverflowError&) {
         return std::nullopt;
     }
@@ -151,13 +148,12 @@ std::optional<long> storedAltitude(long value, const std::string& unit)
 
 std::optional<long> storedTemperature(long value, const std::string& unit)
 {
-    if (unit != "F")
-        return value;
-    // The screen forms T - 32 and its product by 5 in 16-bit arithmetic.
-    const long product = (value - 32) * 5;
-    if (product < std::numeric_limits<std::int16_t>::min() || product > std::numeric_limits<std::int16_t>::max())
+    // The screen offers a temperature unit element as "° " and its name.
+    try {
+        return wizard::temperatureInCelsius(toInt16(value), "\u00B0 " + unit);
+    } catch (const OverflowError&) {
         return std::nullopt;
-    return toInt16(product / 9.0);
+    }
 }
 
 std::vector<long> storableAltitudes(const Installation& installation)

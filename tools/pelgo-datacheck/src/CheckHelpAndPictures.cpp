@@ -1,6 +1,8 @@
 #include "Checks.h"
 #include "Reader.h"
 
+#include "pelgo/wizard/Router.h"
+
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -50,7 +52,7 @@ void checkHelpPages(const Installation& installation, Report& report)
 {
     for (const std::string& language : installation.languages()) {
         for (const char* page : kHelpPages) {
-            const std::string path = std::string("help/Ajuda_") + page + "_" + language + ".htm";
+            const std::string path = wizard::helpPage(page, language);
             if (!installation.hasFile(path)) {
                 report.problem(path, "", "missing help page");
                 continue;

@@ -64,7 +64,7 @@ std::vector<long> wholeList(const Installation& installation, const std::string&
 std::optional<long> lineCode(pugi::xml_node line);
 
 // Altitude in metres as step 5 stores it from a value of the given unit
-// ("ft" is feet, any other unit metres).
+// element of Altitude.xml; nullopt on 16-bit overflow.
 std::optional<long> storedAltitude(long value, const std::string& unit);
 // Temperature in degrees Celsius as step 5 stores it from a value of the given
 // unit element ("F" is Fahrenheit, any other Celsius); nullopt on 16-bit overflow.

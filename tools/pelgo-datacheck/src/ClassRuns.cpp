@@ -20,6 +20,7 @@
 
 #include <exception>
 #include <functional>
+#include <set>
 
 namespace pelgo::datacheck {
 
@@ -59,10 +60,9 @@ public:
             body();
             return true;
         } catch (const DataError& error) {
-            report_.problem(Installation::xmlPath(error.file()), "", error.detail() + " (" + call + ", " + context_ + ")");
+            add(Installation::xmlPath(error.file()), error.detail(), call);
         } catch (const std::exception& error) {
-            report_.problem("XML", "", std::string("data set makes ") + call + " fail: " + error.what() + " (" +
-                                           context_ + ")");
+            add("XML", std::string("the data set makes the call fail: ") + error.what(), call);
         }
         return false;
     }
@@ -70,12 +70,21 @@ public:
     void code(const std::string& call, std::int16_t result)
     {
         if (result != 0)
-            report_.problem("XML", "", call + " returned error code " + std::to_string(result) + " (" + context_ + ")");
+            add("XML", "returned error code " + std::to_string(result), call);
     }
 
 private:
+    // The same fault met again in another market is reported once, with the
+    // first language and market that met it.
+    void add(const std::string& file, const std::string& what, const std::string& call)
+    {
+        if (seen_.insert(file + '\n' + what + '\n' + call).second)
+            report_.problem(file, "", what + " (" + call + ", " + context_ + ")");
+    }
+
     Report& report_;
     std::string context_;
+    std::set<std::string> seen_;
 };
 
 // The classes whose Inicia needs only the language.
