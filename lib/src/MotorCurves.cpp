@@ -24,8 +24,8 @@ double square(double x) { return x * x; }
 // larger machines: 1 at standstill, falling to 0 at synchronous speed.
 double highSlipShape(double s)
 {
-    return 1 - 0.0223278 * s - 0.155849 * std::pow(s, 2) + 1.97219 * std::pow(s, 3) - 7.702633 * std::pow(s, 4) +
-           11.5897 * std::pow(s, 5) - 6.67954 * std::pow(s, 6);
+    // 1 − 0.0223278 s − 0.155849 s² + 1.97219 s³ − 7.702633 s⁴ + 11.5897 s⁵ − 6.67954 s⁶
+    return 1 + s * (-0.0223278 + s * (-0.155849 + s * (1.97219 + s * (-7.702633 + s * (11.5897 + s * -6.67954)))));
 }
 
 Curve shapedCurve(double start)
