@@ -1,4 +1,5 @@
 #include "Checks.h"
+#include "Reader.h"
 
 #include "pelgo/DataError.h"
 #include "pelgo/Numbers.h"
@@ -11,16 +12,26 @@
 #include "pelgo/clsEtapa12.h"
 #include "pelgo/clsEtapa13.h"
 #include "pelgo/clsEtapa14.h"
+#include "pelgo/clsEtapa2.h"
+#include "pelgo/clsEtapa3.h"
 #include "pelgo/clsEtapa4.h"
 #include "pelgo/clsEtapa5.h"
 #include "pelgo/clsEtapa6.h"
+#include "pelgo/clsEtapa7.h"
+#include "pelgo/clsEtapa8.h"
 #include "pelgo/clsEtapa9.h"
 #include "pelgo/clsInicio.h"
 #include "pelgo/clsPelgo.h"
 
+#include "SizingCase.h"
+
+#include <nlohmann/json.hpp>
+
 #include <exception>
 #include <functional>
 #include <set>
+#include <stdexcept>
+#include <utility>
 
 namespace pelgo::datacheck {
 
@@ -107,6 +118,8 @@ void runLanguageClasses(Runner& runner, const std::string& language)
             load.CarregaComplement(language, index, 0.1);
     });
     runner.run("clsEtapa6.Inicia", [&] { runner.code("clsEtapa6.Inicia", clsEtapa6().Inicia(language)); });
+    runner.run("clsEtapa7.Inicia", [&] { runner.code("clsEtapa7.Inicia", clsEtapa7().Inicia(language)); });
+    runner.run("clsEtapa8.Inicia", [&] { runner.code("clsEtapa8.Inicia", clsEtapa8().Inicia(language)); });
     runner.run("clsEtapa9.Inicia", [&] {
         runner.code("clsEtapa9.Inicia",
                     clsEtapa9().Inicia(language, true, true, 10.0, 100.0, 120.0, 35.0, 1.0, 1, 12.0, 300.0, 140.0, 3,
@@ -133,6 +146,7 @@ struct DefaultMotor {
     std::int16_t voltage = 0;
     double kilowatts = 0;
     double cv = 0;
+    std::vector<double> powersInDefaultUnit; // the powers list the screen shows first
 };
 
 // Step 1 with the market's defaults: texts, lists and the power list of the
@@ -159,8 +173,13 @@ bool runStep1(Runner& runner, const std::string& language, const std::string& ma
                 runner.code("clsEtapa1.CarregaPotenciaNominal(" + type + ") found no powers; it", 1);
             return parseRegional(step.PotenciaByIndex(0)).value_or(0);
         };
-        for (std::int16_t index = 0; !step.EOFUnidades(); step.NextUnidades(), ++index)
+        for (std::int16_t index = 0; !step.EOFUnidades(); step.NextUnidades(), ++index) {
             firstPower(step.TipoUnidadeByIndex(index));
+            if (step.Unidade() != step.UnidadePadrao())
+                continue;
+            for (std::int16_t power = 0; !step.EOFPotencias(); step.NextPotencias(), ++power)
+                motor.powersInDefaultUnit.push_back(parseRegional(step.Potencia()).value_or(0));
+        }
         motor.kilowatts = firstPower("vl_potencia_kw");
         motor.cv = firstPower("vl_potencia_cv");
     });
@@ -181,15 +200,93 @@ void runStep5(Runner& runner, const std::string& language, const std::string& ma
     }
 }
 
-void runMarketClasses(Runner& runner, const Installation& installation, const std::string& language,
-                      const std::string& market)
+// Steps 2 and 3 for the default motor, as their screens start them.
+void runMotorSteps(Runner& runner, const std::string& language, const std::string& market,
+                   const std::string& standard, const DefaultMotor& motor)
+{
+    std::string frame;
+    runner.run("clsEtapa2.Inicia", [&] {
+        clsEtapa2 step;
+        const std::int16_t code = step.Inicia(language, market, motor.frequency, motor.category, motor.line,
+                                              motor.poles, motor.kilowatts, motor.voltage);
+        if (code != 1) // 1: the motor is not in the table and its data are estimated
+            runner.code("clsEtapa2.Inicia", code);
+        frame = step.Carcaca();
+    });
+    runner.run("clsEtapa3.Inicia", [&] {
+        runner.code("clsEtapa3.Inicia", clsEtapa3().Inicia(language, motor.frequency, motor.category, motor.line,
+                                                           motor.poles, motor.kilowatts, market, standard, motor.cv,
+                                                           frame));
+    });
+}
+
+// Which methods found a model of the catalogue in a sizing.
+struct Availability {
+    bool ramp = true;
+    bool currentLimit = true;
+};
+
+// A whole sizing through the wizard's steps with the defaults the screens
+// show and the given power (in the market's default unit): the default motor
+// must start the default load.
+Availability runDefaultSizing(Runner& runner, const std::string& language, const std::string& market, double power)
+{
+    Availability availability;
+    runner.run("a sizing with the defaults of market " + market + " and power " + show(power), [&] {
+        const size::CaseResult result =
+            size::runCase({{"language", language}, {"market", market}, {"motor", {{"power", power}}}});
+        const auto colon = result.message.find(": ");
+        switch (result.outcome) {
+        case size::Outcome::Sized:
+            availability = {result.ramp.available, result.currentLimit.available};
+            return;
+        case size::Outcome::DataFault:
+            if (colon == std::string::npos)
+                throw DataError("", result.message);
+            throw DataError(result.message.substr(0, colon), result.message.substr(colon + 2));
+        default:
+            throw std::runtime_error((result.field.empty() ? "" : result.field + ": ") + result.message);
+        }
+    });
+    return availability;
+}
+
+// Sizes every power of the default list; the powers for which the catalogue
+// has no model are noted (small motors legitimately get none).
+void sizeEveryPower(Runner& runner, Report& report, const std::string& language, const std::string& market,
+                    const std::vector<double>& powers)
+{
+    std::string noRampModel;
+    std::string noCurrentLimitModel;
+    for (const double power : powers) {
+        const Availability availability = runDefaultSizing(runner, language, market, power);
+        if (!availability.ramp)
+            noRampModel += (noRampModel.empty() ? "" : ", ") + show(power);
+        if (!availability.currentLimit)
+            noCurrentLimitModel += (noCurrentLimitModel.empty() ? "" : ", ") + show(power);
+    }
+    const std::string sizing = "market " + market + ", default motor and load";
+    if (!noRampModel.empty())
+        report.note("XML/Tarvo.xml", sizing, "no voltage-ramp model for the powers " + noRampModel);
+    if (!noCurrentLimitModel.empty())
+        report.note("XML/Tarvo.xml", sizing, "no current-limit model for the powers " + noCurrentLimitModel);
+}
+
+void runMarketClasses(Runner& runner, Report& report, const Installation& installation, const std::string& language,
+                      const std::string& market, bool everyPower)
 {
     const auto standard = installation.standardOf(market);
     if (!standard)
         return; // reported by the markets check
     DefaultMotor motor;
-    runStep1(runner, language, market, *standard, motor);
+    if (runStep1(runner, language, market, *standard, motor) && motor.kilowatts > 0)
+        runMotorSteps(runner, language, market, *standard, motor);
     runStep5(runner, language, market);
+    const std::vector<double>& powers = motor.powersInDefaultUnit;
+    if (everyPower)
+        sizeEveryPower(runner, report, language, market, powers);
+    else if (!powers.empty())
+        runDefaultSizing(runner, language, market, powers[powers.size() / 2]);
 }
 
 } // namespace
@@ -198,12 +295,14 @@ void checkClassRuns(const Installation& installation, Report& report)
 {
     const FolderSwitch folder(installation.folder());
     Runner runner(report);
+    std::set<std::string> sizedEveryPower;
     for (const std::string& language : installation.languages()) {
         runner.setContext("language " + language);
         runLanguageClasses(runner, language);
         for (const std::string& market : installation.marketsOf(language)) {
             runner.setContext("language " + language + ", market " + market);
-            runMarketClasses(runner, installation, language, market);
+            // Every power of a market is sized once, in the first language that offers it.
+            runMarketClasses(runner, report, installation, language, market, sizedEveryPower.insert(market).second);
         }
     }
 }
