@@ -37,6 +37,8 @@ public:
     const clsPelgo_Geral& catalogue() const { return catalogue_; }
 
 private:
+    void answer(const std::string& field, std::string text);
+
     clsPelgo_Geral catalogue_;
     FieldMessage result_;
 };
