@@ -109,22 +109,15 @@ def make_background():
 
 
 def make_side():
-    """The side strip: a dark band with a torque curve and a speed ramp drawn faintly."""
+    """The side strip: the accent colour, darkening slowly downwards."""
     w, h = 36, SCREEN_SIZE[1]
-
-    def shape(draw, s):
-        draw.rectangle([0, 0, w * s, h * s], fill=ACCENT)
-        for k in range(12):
-            y = (40 + k * 42) * s
-            draw.line([(0, y), (w * s, y)], fill=(44, 110, 156), width=s)
-        points = []
-        for i in range(0, 101):
-            x = i / 100
-            torque = 0.55 + 1.6 * x * x * (1.15 - x) * 2.2
-            points.append(((6 + 24 * torque / 1.6) * s, (h - 30 - x * (h - 80)) * s))
-        draw.line(points, fill=(173, 208, 232), width=2 * s, joint="curve")
-
-    return smooth_shape((w, h), shape).convert("RGB")
+    picture = Image.new("RGB", (w, h), ACCENT)
+    draw = ImageDraw.Draw(picture)
+    for i in range(h):
+        t = i / h
+        draw.line([(0, i), (w, i)], fill=tuple(int(c * (1 - 0.25 * t)) for c in ACCENT))
+    draw.line([(w - 1, 0), (w - 1, h)], fill=(44, 110, 156))
+    return picture
 
 
 def make_arrow():
