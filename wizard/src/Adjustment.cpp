@@ -18,7 +18,9 @@ double lockedRotorCurrentPercent(const std::string& shownWithUnit)
     const std::size_t length = charCount(shownWithUnit);
     const std::size_t unit = charCount(kPerUnit);
     const std::string number = leftChars(shownWithUnit, length > unit ? length - unit : 0);
-    return regionalValue(number) * 100;
+    // The bound is the number the message shows: 4.1 × 100 is 409.99999999999994
+    // in binary, and a typed 410 must pass.
+    return regionalValue(shown(regionalValue(number) * 100));
 }
 
 std::string rangeMessage(const clsPelgo_Geral& catalogue, const std::string& tag, double bound)
