@@ -220,6 +220,17 @@ void runMotorSteps(Runner& runner, const std::string& language, const std::strin
     });
 }
 
+// A sizing case that did not end in a sizing, as the error the runner reports:
+// a data fault names its file ("File.xml: what").
+[[noreturn]] void throwFault(const size::CaseResult& result)
+{
+    const auto colon = result.message.find(": ");
+    if (result.outcome == size::Outcome::DataFault && colon != std::string::npos && colon >= 4 &&
+        result.message.compare(colon - 4, 4, ".xml") == 0)
+        throw DataError(result.message.substr(0, colon), result.message.substr(colon + 2));
+    throw std::runtime_error((result.field.empty() ? "" : result.field + ": ") + result.message);
+}
+
 // Which methods found a model of the catalogue in a sizing.
 struct Availability {
     bool ramp = true;
@@ -235,18 +246,9 @@ Availability runDefaultSizing(Runner& runner, const std::string& language, const
     runner.run("a sizing with the defaults of market " + market + " and power " + show(power), [&] {
         const size::CaseResult result =
             size::runCase({{"language", language}, {"market", market}, {"motor", {{"power", power}}}});
-        const auto colon = result.message.find(": ");
-        switch (result.outcome) {
-        case size::Outcome::Sized:
-            availability = {result.ramp.available, result.currentLimit.available};
-            return;
-        case size::Outcome::DataFault:
-            if (colon == std::string::npos)
-                throw DataError("", result.message);
-            throw DataError(result.message.substr(0, colon), result.message.substr(colon + 2));
-        default:
-            throw std::runtime_error((result.field.empty() ? "" : result.field + ": ") + result.message);
-        }
+        if (result.outcome != size::Outcome::Sized)
+            throwFault(result);
+        availability = {result.ramp.available, result.currentLimit.available};
     });
     return availability;
 }
@@ -272,21 +274,57 @@ void sizeEveryPower(Runner& runner, Report& report, const std::string& language,
         report.note("XML/Tarvo.xml", sizing, "no current-limit model for the powers " + noCurrentLimitModel);
 }
 
-void runMarketClasses(Runner& runner, Report& report, const Installation& installation, const std::string& language,
-                      const std::string& market, bool everyPower)
+// Every message of the validation sections a screen can show for a typed
+// field: each field of the sizing case in turn is left empty, not a number,
+// far too large and far too small, for a motor of the given power in the
+// market's default unit.
+void runValidationMessages(Runner& runner, const std::string& language, const std::string& market, double power)
+{
+    static const char* const kTypedFields[] = {
+        "motor.power_factor", "motor.efficiency", "motor.rated_current", "motor.locked_rotor_time",
+        "motor.inertia",      "motor.cp_cn",      "motor.cmax_cn",       "motor.ip_in",
+        "load.inertia",       "load.interval",    "load.duty_factor",    "pedestal",
+        "current_limit",
+    };
+    static const char* const kBadValues[] = {"", "x", "1000000", "-1000000"};
+    for (const char* field : kTypedFields) {
+        for (const char* value : kBadValues) {
+            nlohmann::json sizingCase = {{"language", language}, {"market", market}, {"motor", {{"power", power}}}};
+            const std::string key = field;
+            const auto dot = key.find('.');
+            if (dot == std::string::npos)
+                sizingCase[key] = value;
+            else
+                sizingCase[key.substr(0, dot)][key.substr(dot + 1)] = value;
+            runner.run(std::string("the check of ") + field + " = \"" + value + "\"", [&] {
+                const size::CaseResult result = size::runCase(sizingCase);
+                if (result.outcome == size::Outcome::DataFault || result.outcome == size::Outcome::BadCase)
+                    throwFault(result);
+            });
+        }
+    }
+}
+
+// The classes and sizings of one market; the middle power of its default list
+// (0 when there is none).
+double runMarketClasses(Runner& runner, Report& report, const Installation& installation, const std::string& language,
+                        const std::string& market, bool everyPower)
 {
     const auto standard = installation.standardOf(market);
     if (!standard)
-        return; // reported by the markets check
+        return 0; // reported by the markets check
     DefaultMotor motor;
     if (runStep1(runner, language, market, *standard, motor) && motor.kilowatts > 0)
         runMotorSteps(runner, language, market, *standard, motor);
     runStep5(runner, language, market);
     const std::vector<double>& powers = motor.powersInDefaultUnit;
+    if (powers.empty())
+        return 0;
     if (everyPower)
         sizeEveryPower(runner, report, language, market, powers);
-    else if (!powers.empty())
+    else
         runDefaultSizing(runner, language, market, powers[powers.size() / 2]);
+    return powers[powers.size() / 2];
 }
 
 } // namespace
@@ -299,10 +337,16 @@ void checkClassRuns(const Installation& installation, Report& report)
     for (const std::string& language : installation.languages()) {
         runner.setContext("language " + language);
         runLanguageClasses(runner, language);
+        bool messagesChecked = false;
         for (const std::string& market : installation.marketsOf(language)) {
             runner.setContext("language " + language + ", market " + market);
             // Every power of a market is sized once, in the first language that offers it.
-            runMarketClasses(runner, report, installation, language, market, sizedEveryPower.insert(market).second);
+            const double power =
+                runMarketClasses(runner, report, installation, language, market, sizedEveryPower.insert(market).second);
+            if (power > 0 && !messagesChecked) {
+                runValidationMessages(runner, language, market, power);
+                messagesChecked = true;
+            }
         }
     }
 }
