@@ -8,7 +8,6 @@
 
 namespace pelgo {
 
-class DataFile;
 struct MotorKey;
 
 // Step 2, motor electrical data: the motor's nameplate data from the motor
