@@ -71,23 +71,28 @@ public:
             body();
             return true;
         } catch (const DataError& error) {
-            add(Installation::xmlPath(error.file()), error.detail(), call);
+            fault(Installation::xmlPath(error.file()), error.detail(), call);
         } catch (const std::exception& error) {
-            add("XML", std::string("the data set makes the call fail: ") + error.what(), call);
+            fault("XML", std::string("the data set makes the call fail: ") + error.what(), call);
         }
         return false;
+    }
+
+    // Runs an Inicia, which must also answer 0.
+    void inicia(const std::string& call, const std::function<std::int16_t()>& body)
+    {
+        run(call, [&] { code(call, body()); });
     }
 
     void code(const std::string& call, std::int16_t result)
     {
         if (result != 0)
-            add("XML", "returned error code " + std::to_string(result), call);
+            fault("XML", "returned error code " + std::to_string(result), call);
     }
 
-private:
     // The same fault met again in another market is reported once, with the
     // first language and market that met it.
-    void add(const std::string& file, const std::string& what, const std::string& call)
+    void fault(const std::string& file, const std::string& what, const std::string& call)
     {
         if (seen_.insert(file + '\n' + what + '\n' + call).second)
             report_.problem(file, "", what + " (" + call + ", " + context_ + ")");
@@ -117,24 +122,22 @@ void runLanguageClasses(Runner& runner, const std::string& language)
         for (std::int16_t index = 0; !load.EOFCarga(); load.NextCarga(), ++index)
             load.CarregaComplement(language, index, 0.1);
     });
-    runner.run("clsEtapa6.Inicia", [&] { runner.code("clsEtapa6.Inicia", clsEtapa6().Inicia(language)); });
-    runner.run("clsEtapa7.Inicia", [&] { runner.code("clsEtapa7.Inicia", clsEtapa7().Inicia(language)); });
-    runner.run("clsEtapa8.Inicia", [&] { runner.code("clsEtapa8.Inicia", clsEtapa8().Inicia(language)); });
-    runner.run("clsEtapa9.Inicia", [&] {
-        runner.code("clsEtapa9.Inicia",
-                    clsEtapa9().Inicia(language, true, true, 10.0, 100.0, 120.0, 35.0, 1.0, 1, 12.0, 300.0, 140.0, 3,
-                                       250.0));
+    runner.inicia("clsEtapa6.Inicia", [&] { return clsEtapa6().Inicia(language); });
+    runner.inicia("clsEtapa7.Inicia", [&] { return clsEtapa7().Inicia(language); });
+    runner.inicia("clsEtapa8.Inicia", [&] { return clsEtapa8().Inicia(language); });
+    // A typical result of step 6: both methods found a model.
+    runner.inicia("clsEtapa9.Inicia", [&] {
+        return clsEtapa9().Inicia(language, true, true, 10.0, 100.0, 120.0, 35.0, 1.0, 1, 12.0, 300.0, 140.0, 3, 250.0);
     });
-    runner.run("clsEtapa10.Inicia", [&] {
-        runner.code("clsEtapa10.Inicia", clsEtapa10().Inicia(language, true, 3, 1.0, 1, 100.0, 120.0, 280.0, 250.0,
-                                                               12.0, 10.0, true, 3, 300.0, 140));
+    runner.inicia("clsEtapa10.Inicia", [&] {
+        return clsEtapa10().Inicia(language, true, 3, 1.0, 1, 100.0, 120.0, 280.0, 250.0, 12.0, 10.0, true, 3, 300.0,
+                                   140);
     });
-    runner.run("clsEtapa11.Inicia", [&] { runner.code("clsEtapa11.Inicia", clsEtapa11().Inicia(language)); });
-    runner.run("clsEtapa12.Inicia", [&] { runner.code("clsEtapa12.Inicia", clsEtapa12().Inicia(language)); });
-    runner.run("clsEtapa13.Inicia", [&] { runner.code("clsEtapa13.Inicia", clsEtapa13().Inicia(language)); });
-    runner.run("clsEtapa14.Inicia", [&] { runner.code("clsEtapa14.Inicia", clsEtapa14().Inicia(language)); });
-    runner.run("clsCalculoEconomia.Inicia",
-               [&] { runner.code("clsCalculoEconomia.Inicia", clsCalculoEconomia().Inicia(language)); });
+    runner.inicia("clsEtapa11.Inicia", [&] { return clsEtapa11().Inicia(language); });
+    runner.inicia("clsEtapa12.Inicia", [&] { return clsEtapa12().Inicia(language); });
+    runner.inicia("clsEtapa13.Inicia", [&] { return clsEtapa13().Inicia(language); });
+    runner.inicia("clsEtapa14.Inicia", [&] { return clsEtapa14().Inicia(language); });
+    runner.inicia("clsCalculoEconomia.Inicia", [&] { return clsCalculoEconomia().Inicia(language); });
 }
 
 // The motor chosen with the market's defaults, as step 1 offers it.
@@ -170,7 +173,8 @@ bool runStep1(Runner& runner, const std::string& language, const std::string& ma
                 motor.frequency = step.Frequencia();
         const auto firstPower = [&](const std::string& type) {
             if (!step.CarregaPotenciaNominal(standard, motor.frequency, motor.line, motor.poles, type))
-                runner.code("clsEtapa1.CarregaPotenciaNominal(" + type + ") found no powers; it", 1);
+                runner.fault("XML/Potencia_Nominal.xml", "no powers for the market's default line and poles",
+                             "clsEtapa1.CarregaPotenciaNominal(" + type + ")");
             return parseRegional(step.PotenciaByIndex(0)).value_or(0);
         };
         for (std::int16_t index = 0; !step.EOFUnidades(); step.NextUnidades(), ++index) {
@@ -213,10 +217,9 @@ void runMotorSteps(Runner& runner, const std::string& language, const std::strin
             runner.code("clsEtapa2.Inicia", code);
         frame = step.Carcaca();
     });
-    runner.run("clsEtapa3.Inicia", [&] {
-        runner.code("clsEtapa3.Inicia", clsEtapa3().Inicia(language, motor.frequency, motor.category, motor.line,
-                                                           motor.poles, motor.kilowatts, market, standard, motor.cv,
-                                                           frame));
+    runner.inicia("clsEtapa3.Inicia", [&] {
+        return clsEtapa3().Inicia(language, motor.frequency, motor.category, motor.line, motor.poles, motor.kilowatts,
+                                  market, standard, motor.cv, frame);
     });
 }
 
