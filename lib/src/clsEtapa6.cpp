@@ -103,6 +103,40 @@ const std::vector<TextSource>& screenTexts()
     return sources;
 }
 
+struct SizingInputs {
+    MotorAndLoad motor;
+    DutyInputs duty;
+};
+
+// The two sizing methods take the same inputs in different orders.
+SizingInputs sizingInputs(const std::string& CCn, const std::string& IIn, const std::string& C, double voltageDrop,
+                          double ratedTorque, std::int16_t frequency, std::int16_t poles, double motorInertia,
+                          double loadInertia, double ratedCurrent, double lockedRotorTime, double interval,
+                          double dutyFactor, std::int16_t byPass, double serviceFactor, double connection,
+                          std::int16_t startsPerHour, std::int16_t temperature, std::int16_t controlVoltage,
+                          std::int16_t supplyVoltage)
+{
+    return SizingInputs{.motor = {.curves = StartCurves::parse(CCn, IIn, C),
+                                  .voltageDropFactor = voltageDrop,
+                                  .ratedTorque = ratedTorque,
+                                  .frequency = frequency,
+                                  .poles = poles,
+                                  .motorInertia = motorInertia,
+                                  .loadInertia = loadInertia,
+                                  .ratedCurrent = ratedCurrent,
+                                  .lockedRotorTime = lockedRotorTime},
+                        .duty = {.intervalSeconds = interval,
+                                 .dutyFactor = dutyFactor,
+                                 .byPass = byPass,
+                                 .serviceFactor = serviceFactor,
+                                 .connection = connection,
+                                 .startsPerHour = startsPerHour,
+                                 .ratedCurrent = ratedCurrent,
+                                 .temperatureC = temperature,
+                                 .controlVoltage = controlVoltage,
+                                 .supplyVoltage = supplyVoltage}};
+}
+
 } // namespace
 
 std::int16_t clsEtapa6::Inicia(const std::string& strIdioma)
@@ -122,26 +156,13 @@ bool clsEtapa6::DimensionamentoRampaTensao(
     double dblFatorServico, double dblLigacaoMotor, std::int16_t intPartidasHora, std::int16_t intTensaoComando,
     std::int16_t intTensaoRedeTrifasica)
 {
-    const MotorAndLoad motor{.curves = StartCurves::parse(strCCn, strIIn, strC),
-                             .voltageDropFactor = dblQuedaTensao,
-                             .ratedTorque = dblConjugadoNominalMotor,
-                             .frequency = intFrequenciaNominal,
-                             .poles = intPolo,
-                             .motorInertia = dblMomentoInercia,
-                             .loadInertia = dblInerciaCargaEixoMotor,
-                             .ratedCurrent = dblCorrenteNominal,
-                             .lockedRotorTime = dblTempoRotorBloqueado};
-    const DutyInputs duty{.intervalSeconds = dblIntervaloParttidaSeg,
-                          .dutyFactor = dblFatorUtilizacao,
-                          .byPass = intByPass,
-                          .serviceFactor = dblFatorServico,
-                          .connection = dblLigacaoMotor,
-                          .startsPerHour = intPartidasHora,
-                          .ratedCurrent = dblCorrenteNominal,
-                          .temperatureC = intTemperaturaC,
-                          .controlVoltage = intTensaoComando,
-                          .supplyVoltage = intTensaoRedeTrifasica};
-    return size(StartMethod::RampaTensao, rampa_, bolNovoPedestal, dblTensao0, strIdioma, motor, duty, intAltitudem);
+    const SizingInputs inputs = sizingInputs(
+        strCCn, strIIn, strC, dblQuedaTensao, dblConjugadoNominalMotor, intFrequenciaNominal, intPolo,
+        dblMomentoInercia, dblInerciaCargaEixoMotor, dblCorrenteNominal, dblTempoRotorBloqueado,
+        dblIntervaloParttidaSeg, dblFatorUtilizacao, intByPass, dblFatorServico, dblLigacaoMotor, intPartidasHora,
+        intTemperaturaC, intTensaoComando, intTensaoRedeTrifasica);
+    return size(StartMethod::RampaTensao, rampa_, bolNovoPedestal, dblTensao0, strIdioma, inputs.motor, inputs.duty,
+                intAltitudem);
 }
 
 bool clsEtapa6::DimensionamentoTensaoCorrente(
@@ -153,27 +174,13 @@ bool clsEtapa6::DimensionamentoTensaoCorrente(
     double dblFatorServico, double dblLigacaoMotor, std::int16_t intPartidasHora, std::int16_t intTemperaturaC,
     std::int16_t intAltitudem, std::int16_t intTensaoComando, std::int16_t intTensaoRedeTrifasica)
 {
-    const MotorAndLoad motor{.curves = StartCurves::parse(strCCn, strIIn, strC),
-                             .voltageDropFactor = dblQuedaTensao,
-                             .ratedTorque = dblConjugadoNominalMotor,
-                             .frequency = intFrequenciaNominal,
-                             .poles = intPolo,
-                             .motorInertia = dblMomentoInercia,
-                             .loadInertia = dblInerciaCargaEixoMotor,
-                             .ratedCurrent = dblCorrenteNominal,
-                             .lockedRotorTime = dblTempoRotorBloqueado};
-    const DutyInputs duty{.intervalSeconds = dblIntervaloPartidaSeg,
-                          .dutyFactor = dblFatorUtilizacao,
-                          .byPass = intByPass,
-                          .serviceFactor = dblFatorServico,
-                          .connection = dblLigacaoMotor,
-                          .startsPerHour = intPartidasHora,
-                          .ratedCurrent = dblCorrenteNominal,
-                          .temperatureC = intTemperaturaC,
-                          .controlVoltage = intTensaoComando,
-                          .supplyVoltage = intTensaoRedeTrifasica};
+    const SizingInputs inputs = sizingInputs(
+        strCCn, strIIn, strC, dblQuedaTensao, dblConjugadoNominalMotor, intFrequenciaNominal, intPolo,
+        dblMomentoInercia, dblInerciaCargaEixoMotor, dblCorrenteNominal, dblTempoRotorBloqueado,
+        dblIntervaloPartidaSeg, dblFatorUtilizacao, intByPass, dblFatorServico, dblLigacaoMotor, intPartidasHora,
+        intTemperaturaC, intTensaoComando, intTensaoRedeTrifasica);
     return size(StartMethod::LimitacaoCorrente, limitacao_, bolNovaLimitacaoCorrente, dblICorrenteLimiteInicial,
-                strIdioma, motor, duty, intAltitudem);
+                strIdioma, inputs.motor, inputs.duty, intAltitudem);
 }
 
 bool clsEtapa6::size(StartMethod method, MethodResults& results, bool userSetting, double initialSetting,
