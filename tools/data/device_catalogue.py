@@ -6,7 +6,8 @@
   Altitude_Temperatura.xml  the derating factor by altitude (m) and ambient temperature (C)
   Fator_Temperatura.xml   the Tarvo06 reference-current multiplier from 41 C up
 
-Usage: python3 tools/data/device_catalogue.py [data/XML]
+Usage: python3 tools/data/device_catalogue.py [--check] [data/XML]
+  --check  write nothing; exit 1 when a file differs from what the tables give
 
 Edit the tables below, not the generated files.
 """
@@ -180,17 +181,33 @@ def temperature_xml():
 
 
 def main():
-    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "..", "data", "XML")
+    args = sys.argv[1:]
+    check = "--check" in args
+    args = [a for a in args if a != "--check"]
+    folder = args[0] if args else os.path.join(os.path.dirname(__file__), "..", "..", "data", "XML")
     outputs = {
         "Tarvo.xml": tarvo_xml(),
         "Potencia_Dissipada.xml": power_xml(),
         "Altitude_Temperatura.xml": altitude_temperature_xml(),
         "Fator_Temperatura.xml": temperature_xml(),
     }
+    stale = []
     for name, text in outputs.items():
-        with open(os.path.join(folder, name), "w", encoding="utf-8", newline="\n") as out:
+        path = os.path.join(folder, name)
+        if check:
+            try:
+                with open(path, encoding="utf-8", newline="") as current:
+                    if current.read() != text:
+                        stale.append(name)
+            except OSError:
+                stale.append(name)
+            continue
+        with open(path, "w", encoding="utf-8", newline="\n") as out:
             out.write(text)
+    for name in stale:
+        print(f"{name} is not what tools/data/device_catalogue.py gives; run it again", file=sys.stderr)
+    return 1 if stale else 0
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main())
