@@ -99,7 +99,8 @@ DETAILS = {
           "Inercia muy elevada y par bajo: arranque muy largo. Para motores hasta 30 kW el programa propone 10 veces la inercia del motor; indique el valor real.")),
 }
 
-STARTS_PER_HOUR = [1, 2, 3, 4, 5, 6, 10, 12, 15, 20, 30, 60]
+# 30 is the most the device ratings cover: their duty factors turn negative from about 40 starts an hour.
+STARTS_PER_HOUR = [1, 2, 3, 4, 5, 6, 10, 12, 15, 20, 30]
 INTERVAL_UNITS = [("min", 60), ("s", 1)]
 INERTIA_UNITS = {"POR": "× Jmotor", "ENG": "× Jmotor", "ESP": "× Jmotor"}
 
