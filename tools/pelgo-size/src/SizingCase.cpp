@@ -185,6 +185,15 @@ void typedPoints(const json& section, const char* name, const std::string& prefi
         points[i] = typed((*given)[i], key + "[" + std::to_string(i) + "]");
 }
 
+// A list already showing the wanted entry is left alone, as a user would:
+// choosing it again would rerun its handler (refill lists, reload defaults).
+template <class Value, class Choose>
+void chooseOnce(const ChoiceField<Value>& list, int index, Choose choose)
+{
+    if (list.selected() != index)
+        choose(index);
+}
+
 void forward(StepBase& step, clsPelgo& record)
 {
     const FieldMessage result = step.forward(record);
@@ -289,18 +298,18 @@ private:
             } else {
                 index = entryOf(step.lines(), *line, "motor.line");
             }
-            step.chooseLine(index);
+            chooseOnce(step.lines(), index, [&](int i) { step.chooseLine(i); });
         }
         if (const json* poles = member(motor_, "poles"))
-            step.choosePoles(entryOf(step.poles(), *poles, "motor.poles"));
+            chooseOnce(step.poles(), entryOf(step.poles(), *poles, "motor.poles"), [&](int i) { step.choosePoles(i); });
         if (const json* category = member(motor_, "category"))
-            step.chooseCategory(entryOf(step.categories(), *category, "motor.category"));
+            chooseOnce(step.categories(), entryOf(step.categories(), *category, "motor.category"), [&](int i) { step.chooseCategory(i); });
         if (const json* voltage = member(motor_, "voltage"))
-            step.chooseVoltage(entryOf(step.voltages(), *voltage, "motor.voltage"));
+            chooseOnce(step.voltages(), entryOf(step.voltages(), *voltage, "motor.voltage"), [&](int i) { step.chooseVoltage(i); });
         if (const json* unit = member(motor_, "unit"))
-            step.chooseUnit(entryOf(step.units(), *unit, "motor.unit"));
+            chooseOnce(step.units(), entryOf(step.units(), *unit, "motor.unit"), [&](int i) { step.chooseUnit(i); });
         if (const json* power = member(motor_, "power"))
-            step.choosePower(entryOf(step.powers(), *power, "motor.power"));
+            chooseOnce(step.powers(), entryOf(step.powers(), *power, "motor.power"), [&](int i) { step.choosePower(i); });
         forward(step, record);
     }
 
@@ -319,7 +328,7 @@ private:
         if (const json* value = member(motor_, "rated_current"))
             step.ratedCurrent = typed(*value, "motor.rated_current");
         if (const json* value = member(motor_, "service_factor"))
-            step.chooseServiceFactor(entryOf(step.serviceFactors(), *value, "motor.service_factor"));
+            chooseOnce(step.serviceFactors(), entryOf(step.serviceFactors(), *value, "motor.service_factor"), [&](int i) { step.chooseServiceFactor(i); });
         if (const json* value = member(motor_, "use_service_factor")) {
             if (!value->is_boolean())
                 throw Stop{Outcome::BadCase, "motor.use_service_factor", "expected true or false"};
@@ -362,17 +371,17 @@ private:
         Etapa4 step(record);
         requireStarted(step);
         if (const json* value = member(load_, "type"))
-            step.chooseLoadType(positionOrEntry(step.loadTypes(), *value, "load.type"));
+            chooseOnce(step.loadTypes(), positionOrEntry(step.loadTypes(), *value, "load.type"), [&](int i) { step.chooseLoadType(i); });
         if (const json* value = member(load_, "reference"))
             step.reference = typed(*value, "load.reference");
         if (const json* value = member(load_, "inertia_unit"))
-            step.chooseInertiaUnit(entryOf(step.inertiaUnits(), *value, "load.inertia_unit"));
+            chooseOnce(step.inertiaUnits(), entryOf(step.inertiaUnits(), *value, "load.inertia_unit"), [&](int i) { step.chooseInertiaUnit(i); });
         if (const json* value = member(load_, "inertia"))
             step.inertia = typed(*value, "load.inertia");
         if (const json* value = member(load_, "starts_per_hour"))
-            step.chooseStartsPerHour(entryOf(step.startsPerHour(), *value, "load.starts_per_hour"));
+            chooseOnce(step.startsPerHour(), entryOf(step.startsPerHour(), *value, "load.starts_per_hour"), [&](int i) { step.chooseStartsPerHour(i); });
         if (const json* value = member(load_, "interval_unit"))
-            step.chooseIntervalUnit(entryOf(step.intervalUnits(), *value, "load.interval_unit"));
+            chooseOnce(step.intervalUnits(), entryOf(step.intervalUnits(), *value, "load.interval_unit"), [&](int i) { step.chooseIntervalUnit(i); });
         if (const json* value = member(load_, "interval"))
             step.interval = typed(*value, "load.interval");
         if (const json* value = member(load_, "duty_factor"))
@@ -387,26 +396,26 @@ private:
         requireStarted(step);
         const json& in = installation_;
         if (const json* value = member(in, "altitude_unit"))
-            step.chooseAltitudeUnit(entryOf(step.altitudeUnits(), *value, "installation.altitude_unit"));
+            chooseOnce(step.altitudeUnits(), entryOf(step.altitudeUnits(), *value, "installation.altitude_unit"), [&](int i) { step.chooseAltitudeUnit(i); });
         if (const json* value = member(in, "altitude"))
-            step.chooseAltitude(entryOf(step.altitudes(), *value, "installation.altitude"));
+            chooseOnce(step.altitudes(), entryOf(step.altitudes(), *value, "installation.altitude"), [&](int i) { step.chooseAltitude(i); });
         if (const json* value = member(in, "temperature_unit"))
-            step.chooseTemperatureUnit(entryOf(step.temperatureUnits(), *value, "installation.temperature_unit"));
+            chooseOnce(step.temperatureUnits(), entryOf(step.temperatureUnits(), *value, "installation.temperature_unit"), [&](int i) { step.chooseTemperatureUnit(i); });
         if (const json* value = member(in, "temperature"))
-            step.chooseTemperature(entryOf(step.temperatures(), *value, "installation.temperature"));
+            chooseOnce(step.temperatures(), entryOf(step.temperatures(), *value, "installation.temperature"), [&](int i) { step.chooseTemperature(i); });
         if (const json* value = member(in, "supply_voltage"))
-            step.chooseSupplyVoltage(entryOf(step.supplyVoltages(), *value, "installation.supply_voltage"));
+            chooseOnce(step.supplyVoltages(), entryOf(step.supplyVoltages(), *value, "installation.supply_voltage"), [&](int i) { step.chooseSupplyVoltage(i); });
         if (const json* value = member(in, "voltage_drop"))
-            step.chooseVoltageDrop(entryOf(step.voltageDrops(), *value, "installation.voltage_drop"));
+            chooseOnce(step.voltageDrops(), entryOf(step.voltageDrops(), *value, "installation.voltage_drop"), [&](int i) { step.chooseVoltageDrop(i); });
         if (const json* value = member(in, "control_voltage"))
-            step.chooseControlVoltage(entryOf(step.controlVoltages(), *value, "installation.control_voltage"));
+            chooseOnce(step.controlVoltages(), entryOf(step.controlVoltages(), *value, "installation.control_voltage"), [&](int i) { step.chooseControlVoltage(i); });
         if (const json* value = member(in, "connection"))
-            step.chooseConnection(positionOrEntry(step.connections(), *value, "installation.connection"));
+            chooseOnce(step.connections(), positionOrEntry(step.connections(), *value, "installation.connection"), [&](int i) { step.chooseConnection(i); });
         if (const json* value = member(in, "bypass")) {
             if (value->is_boolean())
                 step.chooseByPass(value->get<bool>() ? 1 : 0); // the list is "no", then "yes"
             else
-                step.chooseByPass(entryOf(step.byPass(), *value, "installation.bypass"));
+                chooseOnce(step.byPass(), entryOf(step.byPass(), *value, "installation.bypass"), [&](int i) { step.chooseByPass(i); });
         }
         forward(step, record);
     }

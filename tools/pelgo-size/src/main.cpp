@@ -1,6 +1,7 @@
 // pelgo-size: sizes soft-starters from JSON cases through the wizard's own
 // step logic, with the screens' defaults, validation and messages.
 
+#include "Batch.h"
 #include "Report.h"
 #include "SizingCase.h"
 
@@ -8,11 +9,13 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <locale>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -21,7 +24,7 @@ using pelgo::size::Outcome;
 
 const char* const kUsage = R"(Usage:
   pelgo-size [--json] [--data FOLDER] CASE.json   size one case (CASE "-" reads stdin)
-  pelgo-size --batch [--data FOLDER]              JSON Lines on stdin, one JSON result per line
+  pelgo-size --batch [--jobs N] [--data FOLDER]   JSON Lines on stdin, one JSON result per line
   pelgo-size --help
 
 A case is a JSON object; every value left out keeps the default the wizard's
@@ -63,7 +66,9 @@ both methods' results. Exit status: 0 sized; 1 unreadable case or usage;
 2 a value the wizard refuses (its message on stderr); 3 the sizing failed (the
 engine's message); 4 a fault in the data files (file and element).
 In --batch mode every input line gives one output line, {"ok": false, "error":
-{...}} for a case that fails, and the exit status is 0.
+{...}} for a case that fails, and the exit status is 0; cases are sized on
+N threads (default: one per processor), the answers keep the input's order.
+--data FOLDER reads the XML folder of another installation.
 )";
 
 int fail(const std::string& message, int status)
@@ -72,21 +77,22 @@ int fail(const std::string& message, int status)
     return status;
 }
 
-int runBatch()
+// Reads the input in blocks so that answers stream out while a long input
+// is still being sized.
+int runBatch(unsigned jobs)
 {
+    constexpr std::size_t kBlock = 256;
+    std::vector<std::string> block;
     std::string line;
-    while (std::getline(std::cin, line)) {
-        if (line.find_first_not_of(" \t\r") == std::string::npos)
-            continue;
-        json output;
-        try {
-            output = pelgo::size::resultJson(pelgo::size::runCase(json::parse(line)));
-        } catch (const json::parse_error& error) {
-            output = {{"ok", false}, {"error", {{"kind", "case"}, {"message", error.what()}}}};
-        } catch (const std::exception& error) {
-            output = {{"ok", false}, {"error", {{"kind", "internal"}, {"message", error.what()}}}};
-        }
-        std::cout << output.dump() << "\n";
+    bool more = true;
+    while (more) {
+        block.clear();
+        while (block.size() < kBlock && (more = static_cast<bool>(std::getline(std::cin, line))))
+            if (line.find_first_not_of(" \t\r") != std::string::npos)
+                block.push_back(line);
+        for (const std::string& answer : pelgo::size::answerLines(block, jobs))
+            std::cout << answer << "\n";
+        std::cout.flush();
     }
     return 0;
 }
@@ -131,6 +137,7 @@ int main(int argc, char** argv)
 
     bool asJson = false;
     bool batch = false;
+    unsigned jobs = pelgo::size::defaultJobs();
     std::string path;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -141,6 +148,11 @@ int main(int argc, char** argv)
             asJson = true;
         } else if (arg == "--batch") {
             batch = true;
+        } else if (arg == "--jobs" && i + 1 < argc) {
+            const int requested = std::atoi(argv[++i]);
+            if (requested < 1)
+                return fail("--jobs needs a whole number of at least 1", 1);
+            jobs = static_cast<unsigned>(requested);
         } else if (arg == "--data" && i + 1 < argc) {
             pelgo::setProgramFolder(argv[++i]);
         } else if (path.empty() && (arg == "-" || arg.rfind("--", 0) != 0)) {
@@ -151,7 +163,7 @@ int main(int argc, char** argv)
     }
     try {
         if (batch)
-            return runBatch();
+            return runBatch(jobs);
         if (path.empty())
             return fail("no case given (see --help)", 1);
         return runOne(path, asJson);
