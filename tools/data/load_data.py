@@ -2,7 +2,8 @@
 """Writes the data files of steps 4 and 5 (load types and installation lists)
 and their texts.
 
-    load_data.py DATA_DIR      writes DATA_DIR/XML/<file>.xml and DATA_DIR/texts/load.xml
+    load_data.py DATA_DIR          writes DATA_DIR/XML/<file>.xml and DATA_DIR/texts/load.xml
+    load_data.py --check DATA_DIR  writes nothing; exit 1 when a file differs
 
 Load-torque curves are percentages of the motor's rated torque at 0, 10, ...,
 100 % of speed; the band a user may edit within is the curve +/- a margin
@@ -319,14 +320,23 @@ def files():
 
 
 def main() -> None:
-    if len(sys.argv) != 2:
+    check = "--check" in sys.argv[1:]
+    args = [a for a in sys.argv[1:] if a != "--check"]
+    if len(args) != 1:
         sys.exit(__doc__)
-    folder = Path(sys.argv[1])
+    folder = Path(args[0])
     outputs = [(folder / "XML" / name, text) for name, text in files()]
     outputs.append((folder / "texts" / "load.xml", texts_fragment()))
+    stale = []
     for path, text in outputs:
+        if check:
+            if not path.exists() or path.read_text(encoding="utf-8") != text:
+                stale.append(str(path))
+            continue
         path.write_text(text, encoding="utf-8")
         print(f"wrote {path}")
+    if stale:
+        sys.exit("out of date, run tools/data/load_data.py: " + ", ".join(stale))
 
 
 if __name__ == "__main__":
