@@ -5,6 +5,7 @@
 // current curves are estimated; the user may then edit every point.
 
 #include "pelgo/clsEtapa3.h"
+#include "pelgo/wizard/Fields.h"
 #include "pelgo/wizard/StepBase.h"
 
 #include <array>
@@ -12,8 +13,6 @@
 #include <string>
 
 namespace pelgo::wizard {
-
-inline constexpr int kSpeedPoints = 11; // 0 %, 10 %, ... 100 % of rated speed
 
 struct MotorCurves {
     std::array<double, kSpeedPoints> torque{};  // C/Cn

@@ -5,7 +5,6 @@
 // between starts and its unit, duty factor and the eleven load-torque points.
 
 #include "pelgo/clsEtapa4.h"
-#include "pelgo/wizard/Etapa3.h"
 #include "pelgo/wizard/Fields.h"
 #include "pelgo/wizard/StepBase.h"
 

@@ -14,6 +14,9 @@
 
 namespace pelgo::wizard {
 
+// The speed points of every curve grid: 0 %, 10 %, ... 100 % of rated speed.
+inline constexpr int kSpeedPoints = 11;
+
 struct NoValue {};
 
 template <class Value = NoValue>
