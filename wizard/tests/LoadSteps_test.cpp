@@ -107,6 +107,27 @@ TEST_F(LoadData, ValidatesInTheScreensOrder)
     }
 }
 
+TEST_F(LoadData, ListsLeftWithoutChoiceAreReported)
+{
+    struct Case {
+        std::function<void(Etapa4&)> edit;
+        const char* control;
+        const char* tag;
+    };
+    const Case cases[] = {
+        {[](Etapa4& s) { s.chooseInertiaUnit(-1); s.inertia = "2"; }, "cmbUnidadeInercia", "MP_UNIDADEINERCIA"},
+        {[](Etapa4& s) { s.chooseStartsPerHour(-1); }, "cmbNumeroPartidasHora", "MP_NUMEROPARTIDASHORA"},
+        {[](Etapa4& s) { s.chooseIntervalUnit(-1); }, "cmbUnidadeIntervaloPartidas", "MP_UNIDADEINTERVALO"},
+    };
+    for (const Case& c : cases) {
+        Etapa4 step(record);
+        c.edit(step);
+        const FieldMessage result = step.validate();
+        EXPECT_EQ(result.field, c.control);
+        EXPECT_EQ(result.message, message(c.tag));
+    }
+}
+
 TEST_F(LoadData, InertiaInKilogramSquareMetresIsCheckedAgainstTheMotorsInertia)
 {
     Etapa4 step(record);
@@ -188,6 +209,29 @@ TEST_F(Installation, ASupplyBelowTheMotorsVoltageIsRefused)
     record.setTensaoRedeTrifasica(0);
     EXPECT_FALSE(step.forward(record).ok());
     EXPECT_EQ(record.TensaoRedeTrifasica(), 0) << "nothing is written";
+}
+
+TEST_F(Installation, ListsLeftWithoutChoiceAreReported)
+{
+    struct Case {
+        std::function<void(Etapa5&)> edit;
+        const char* control;
+        const char* tag;
+    };
+    const Case cases[] = {
+        {[](Etapa5& s) { s.chooseAltitude(-1); }, "cmbAltitude", "MP_ALTITUDE"},
+        {[](Etapa5& s) { s.chooseTemperature(-1); }, "cmbTemperatura", "MP_TEMPERATURA"},
+        {[](Etapa5& s) { s.chooseSupplyVoltage(-1); }, "cmbTensaoRedeTrifasica", "MP_TENSAOREDETRIFASICA"},
+        {[](Etapa5& s) { s.chooseVoltageDrop(-1); }, "cmbQuedaTensaoPartida", "MP_QUEDATENSAOPARTIDA"},
+        {[](Etapa5& s) { s.chooseControlVoltage(-1); }, "cmbTensaoComando", "MP_TENSAOCOMANDO"},
+    };
+    for (const Case& c : cases) {
+        Etapa5 step(record);
+        c.edit(step);
+        const FieldMessage result = step.validate();
+        EXPECT_EQ(result.field, c.control);
+        EXPECT_EQ(result.message, catalogueText("ENG", "CONSISTEETAPA5", c.tag));
+    }
 }
 
 TEST_F(Installation, ChangingAUnitKeepsThePositionInTheParallelList)

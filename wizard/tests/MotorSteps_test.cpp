@@ -43,6 +43,22 @@ TEST_F(MotorSelection, ForwardWithoutPowerStopsAndWritesNothing)
     EXPECT_EQ(record.TipoMotor(), "");
 }
 
+TEST_F(MotorSelection, ACategoryOrVoltageLeftWithoutChoiceIsNotStored)
+{
+    Etapa1 step(record);
+    step.choosePower(0);
+    step.chooseCategory(-1);
+    FieldMessage result = step.forward(record);
+    EXPECT_EQ(result.field, "cmbCategoria");
+    EXPECT_EQ(result.message, catalogueText("ENG", "CONSISTEETAPA1", "MP_CATEGORIA"));
+    step.chooseCategory(0);
+    step.chooseVoltage(-1);
+    result = step.forward(record);
+    EXPECT_EQ(result.field, "cmbTensaoNominal");
+    EXPECT_EQ(result.message, catalogueText("ENG", "CONSISTEETAPA1", "MP_TENSAONOMINAL"));
+    EXPECT_EQ(record.Categoria(), "");
+}
+
 TEST_F(MotorSelection, ChangingLinePolesOrUnitRefillsThePowers)
 {
     Etapa1 step(record);
