@@ -36,16 +36,6 @@ MotorLookup findMotor(const DataFile& motorTable, const MotorKey& key)
     return result;
 }
 
-void readTexts(clsPelgo_Geral& catalogue, const std::string& language, const std::string& section,
-               std::initializer_list<TextTag> tags, bool plain)
-{
-    catalogue.CarregaXML(language, section);
-    for (const TextTag& text : tags) {
-        const std::string value = catalogue.GetTextosPelgo(text.tag);
-        *text.target = plain ? catalogue.TrocaHTML(value) : value;
-    }
-}
-
 std::vector<pugi::xml_node> requireEntries(const DataFile& file, pugi::xml_node list)
 {
     std::vector<pugi::xml_node> entries = DataFile::children(list);

@@ -6,6 +6,17 @@
 
 namespace pelgo {
 
+void readTexts(clsPelgo_Geral& catalogue, const std::string& language, const std::string& section,
+               std::initializer_list<TextTag> tags, bool plain)
+{
+    catalogue.CarregaXML(language, section);
+    for (const TextTag& text : tags) {
+        const std::string value = catalogue.GetTextosPelgo(text.tag);
+        *text.target = plain ? catalogue.TrocaHTML(value) : value;
+    }
+}
+
+
 void StepTexts::load(const std::string& language, std::initializer_list<const char*> sectionOrder,
                      const std::vector<TextSource>& sources)
 {

@@ -2,6 +2,7 @@
 
 #include "pelgo/DataFile.h"
 #include "pelgo/MotorData.h"
+#include "pelgo/StepTexts.h"
 #include "pelgo/Numbers.h"
 #include "pelgo/Text.h"
 #include "pelgo/clsPelgo_Geral.h"

@@ -2,6 +2,7 @@
 
 #include "pelgo/MotorCurves.h"
 #include "pelgo/MotorData.h"
+#include "pelgo/StepTexts.h"
 #include "pelgo/clsPelgo_Geral.h"
 
 #include <cmath>

@@ -2,6 +2,7 @@
 
 #include "pelgo/DataFile.h"
 #include "pelgo/Numbers.h"
+#include "pelgo/StepTexts.h"
 #include "pelgo/clsPelgo_Geral.h"
 
 #include <stdexcept>
@@ -191,35 +192,23 @@ std::int16_t clsEtapa4::Inicia(const std::string& strIdioma, double dblPotenciaK
 
 void clsEtapa4::readTexts(const std::string& language)
 {
-    struct Text {
-        const char* section;
-        const char* tag;
-        std::string clsEtapa4::*member;
-    };
-    static const Text texts[] = {
-        {"ETAPA4", "TDADOSAPLICACAO", &clsEtapa4::tDadosAplicacao_},
-        {"ETAPA4", "TTIPOCARGA", &clsEtapa4::tTipoCarga_},
-        {"ETAPA4", "TREFERENCIAPLICACAO", &clsEtapa4::tReferenciAplicacao_},
-        {"ETAPA4", "TINERCIACARGA", &clsEtapa4::tInerciaCarga_},
-        {"ETAPA4", "TNUMEROPARTIDASHORA", &clsEtapa4::tNumeroPartidasHora_},
-        {"ETAPA4", "TINTERVALOENTREPARTIDAS", &clsEtapa4::tIntervaloEntrePartidas_},
-        {"ETAPA4", "TFATORUTILIZACAO", &clsEtapa4::tFatorUtilizacao_},
-        {"ETAPA4", "TEXTOETAPA4", &clsEtapa4::textoEtapa4_},
-        {"ETAPA4", "TMENSAGEM", &clsEtapa4::tMensagem_},
-        {"IMPRESSAO_PELGO", "GCONJUGADOCARGA", &clsEtapa4::tConjugadoCarga_},
-        {"BOTOES", "BTVOLTAR", &clsEtapa4::btVoltar_},
-        {"BOTOES", "BTAJUDA", &clsEtapa4::btAjuda_},
-        {"BOTOES", "BTAVANCAR", &clsEtapa4::btAvancar_},
-    };
     clsPelgo_Geral catalogue;
-    std::string section;
-    for (const Text& text : texts) {
-        if (section != text.section) {
-            section = text.section;
-            catalogue.CarregaXML(language, section);
-        }
-        this->*text.member = catalogue.GetTextosPelgo(text.tag);
-    }
+    pelgo::readTexts(catalogue, language, "ETAPA4",
+                     {{"TDADOSAPLICACAO", &tDadosAplicacao_},
+                      {"TTIPOCARGA", &tTipoCarga_},
+                      {"TREFERENCIAPLICACAO", &tReferenciAplicacao_},
+                      {"TINERCIACARGA", &tInerciaCarga_},
+                      {"TNUMEROPARTIDASHORA", &tNumeroPartidasHora_},
+                      {"TINTERVALOENTREPARTIDAS", &tIntervaloEntrePartidas_},
+                      {"TFATORUTILIZACAO", &tFatorUtilizacao_},
+                      {"TEXTOETAPA4", &textoEtapa4_},
+                      {"TMENSAGEM", &tMensagem_}});
+    pelgo::readTexts(catalogue, language, "IMPRESSAO_PELGO",
+                     {{"GCONJUGADOCARGA", &tConjugadoCarga_}});
+    pelgo::readTexts(catalogue, language, "BOTOES",
+                     {{"BTVOLTAR", &btVoltar_},
+                      {"BTAJUDA", &btAjuda_},
+                      {"BTAVANCAR", &btAvancar_}});
 }
 
 void clsEtapa4::readLoadTypes(const std::string& language, double powerKw)

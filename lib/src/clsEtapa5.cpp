@@ -2,6 +2,7 @@
 
 #include "pelgo/DataFile.h"
 #include "pelgo/Numbers.h"
+#include "pelgo/StepTexts.h"
 #include "pelgo/Text.h"
 #include "pelgo/clsPelgo_Geral.h"
 
@@ -77,38 +78,25 @@ std::int16_t clsEtapa5::Inicia(const std::string& strIdioma, double dblCorrenteN
 
 void clsEtapa5::readTexts(const std::string& language)
 {
-    struct Text {
-        const char* section;
-        const char* tag;
-        std::string clsEtapa5::*member;
-    };
-    static const Text texts[] = {
-        {"ETAPA5", "DADOSGERAIS", &clsEtapa5::dadosGerais_},
-        {"ETAPA5", "CONDICOESAMBIENTE", &clsEtapa5::condicoesAmbiente_},
-        {"ETAPA5", "TALTITUDE", &clsEtapa5::tAltitude_},
-        {"ETAPA5", "TTEMPERATURAAMBIENTE", &clsEtapa5::tTemperaturaAmbiente_},
-        {"ETAPA5", "CARACTERISTICASSISTEMA", &clsEtapa5::caracteristicasSistema_},
-        {"ETAPA5", "TTENSAOREDETRIFASICA", &clsEtapa5::tTensaoRedeTrifasica_},
-        {"ETAPA5", "TQUEDATENSAOPARTIDA", &clsEtapa5::tQuedaTensaoPartida_},
-        {"ETAPA5", "TTENCAOCOMANDO", &clsEtapa5::tTencaoComando_},
-        {"ETAPA5", "TLIGACAOMOTOR", &clsEtapa5::tLigacaoMotor_},
-        {"ETAPA5", "TOMOTOR", &clsEtapa5::tOMotor_},
-        {"ETAPA5", "TMENSAGEM", &clsEtapa5::tMensagem_},
-        {"ETAPA5", "SIM", &clsEtapa5::sim_},
-        {"ETAPA5", "N\u00C3O", &clsEtapa5::nao_},
-        {"BOTOES", "BTVOLTAR", &clsEtapa5::btVoltar_},
-        {"BOTOES", "BTAJUDA", &clsEtapa5::btAjuda_},
-        {"BOTOES", "BTAVANCAR", &clsEtapa5::btAvancar_},
-    };
     clsPelgo_Geral catalogue;
-    std::string section;
-    for (const Text& text : texts) {
-        if (section != text.section) {
-            section = text.section;
-            catalogue.CarregaXML(language, section);
-        }
-        this->*text.member = catalogue.GetTextosPelgo(text.tag);
-    }
+    pelgo::readTexts(catalogue, language, "ETAPA5",
+                     {{"DADOSGERAIS", &dadosGerais_},
+                      {"CONDICOESAMBIENTE", &condicoesAmbiente_},
+                      {"TALTITUDE", &tAltitude_},
+                      {"TTEMPERATURAAMBIENTE", &tTemperaturaAmbiente_},
+                      {"CARACTERISTICASSISTEMA", &caracteristicasSistema_},
+                      {"TTENSAOREDETRIFASICA", &tTensaoRedeTrifasica_},
+                      {"TQUEDATENSAOPARTIDA", &tQuedaTensaoPartida_},
+                      {"TTENCAOCOMANDO", &tTencaoComando_},
+                      {"TLIGACAOMOTOR", &tLigacaoMotor_},
+                      {"TOMOTOR", &tOMotor_},
+                      {"TMENSAGEM", &tMensagem_},
+                      {"SIM", &sim_},
+                      {"N\u00C3O", &nao_}});
+    pelgo::readTexts(catalogue, language, "BOTOES",
+                     {{"BTVOLTAR", &btVoltar_},
+                      {"BTAJUDA", &btAjuda_},
+                      {"BTAVANCAR", &btAvancar_}});
 }
 
 // Unit names are the element names of the children of the root.

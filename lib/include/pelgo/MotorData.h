@@ -1,18 +1,15 @@
 #pragma once
 
 // Helpers shared by the three motor steps: finding a motor in the motor table
-// Dados_Motor.xml, reading a step's caption texts, and reading a list element.
+// Dados_Motor.xml and reading a list element.
 
 #include "pelgo/DataFile.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace pelgo {
-
-class clsPelgo_Geral;
 
 // Which motor to look up: the levels of Dados_Motor.xml from the top.
 struct MotorKey {
@@ -40,17 +37,6 @@ struct MotorLookup {
 // descendants of the level above. Never throws: the caller decides which
 // missing level is a fault of the file.
 MotorLookup findMotor(const DataFile& motorTable, const MotorKey& key);
-
-// One caption of a step: the catalogue tag and the member that receives it.
-struct TextTag {
-    const char* tag;
-    std::string* target;
-};
-
-// Loads one catalogue section and reads the given tags into their members.
-// With `plain` set each text goes through TrocaHTML first.
-void readTexts(clsPelgo_Geral& catalogue, const std::string& language, const std::string& section,
-               std::initializer_list<TextTag> tags, bool plain = false);
 
 // The entries of a list element; a list without entries is a DataError
 // (a screen cannot offer an empty choice).
