@@ -1,5 +1,6 @@
 // Loading a section of the shipped text catalogue and reading texts from it,
 // as a screen does when it starts.
+#include "pelgo/DataFile.h"
 #include "pelgo/ProgramFolder.h"
 #include "pelgo/clsPelgo_Geral.h"
 
@@ -21,5 +22,16 @@ void BM_CarregaXMLAnd20Texts(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CarregaXMLAnd20Texts)->Unit(benchmark::kMicrosecond);
+
+// The first CarregaXML after the catalogue file changed: the whole file parsed.
+void BM_CatalogueParse(benchmark::State& state)
+{
+    pelgo::setProgramFolder(PELGO_PROGRAM_DIR);
+    for (auto _ : state) {
+        pelgo::DataFile file("Textos_pagina_pelgo.xml");
+        benchmark::DoNotOptimize(file.find("ESP"));
+    }
+}
+BENCHMARK(BM_CatalogueParse)->Unit(benchmark::kMicrosecond);
 
 } // namespace

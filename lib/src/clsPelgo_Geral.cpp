@@ -2,7 +2,12 @@
 
 #include "pelgo/DataFile.h"
 #include "pelgo/Numbers.h"
+#include "pelgo/ProgramFolder.h"
 #include "pelgo/Text.h"
+
+#include <filesystem>
+#include <memory>
+#include <mutex>
 
 
 namespace pelgo {
@@ -11,13 +16,49 @@ namespace {
 
 const char* const kCatalogueFile = "Textos_pagina_pelgo.xml";
 
+// Every screen loads several sections, so the parsed catalogue is kept and
+// parsed again only when the file changes (another path, size or time), which
+// serves the same texts as reading the file on every call. Guarded for the
+// batch sizing, which runs steps on several threads.
+std::shared_ptr<const DataFile> catalogueFile()
+{
+    struct Stamp {
+        std::string path;
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type time;
+        bool operator==(const Stamp&) const = default;
+    };
+    static std::mutex mutex;
+    static Stamp cachedStamp;
+    static std::shared_ptr<const DataFile> cached;
+
+    Stamp stamp;
+    stamp.path = dataFilePath(kCatalogueFile);
+    std::error_code error;
+    stamp.size = std::filesystem::file_size(stamp.path, error);
+    if (!error)
+        stamp.time = std::filesystem::last_write_time(stamp.path, error);
+
+    std::lock_guard lock(mutex);
+    if (!error && cached && stamp == cachedStamp)
+        return cached;
+    auto file = std::make_shared<const DataFile>(DataFile::fromPath(stamp.path, kCatalogueFile));
+    if (error || !file->loaded()) {
+        cached.reset();
+        return file;
+    }
+    cachedStamp = stamp;
+    cached = file;
+    return cached;
+}
+
 } // namespace
 
 void clsPelgo_Geral::CarregaXML(const std::string& cd_idioma, const std::string& ds_etapa)
 {
-    DataFile catalogue(kCatalogueFile);
-    const pugi::xml_node language = catalogue.require(cd_idioma);
-    const pugi::xml_node section = catalogue.require(language, ds_etapa);
+    const std::shared_ptr<const DataFile> catalogue = catalogueFile();
+    const pugi::xml_node language = catalogue->require(cd_idioma);
+    const pugi::xml_node section = catalogue->require(language, ds_etapa);
 
     // Only the section is kept: the first text of every tag below it.
     texts_.clear();

@@ -3,6 +3,9 @@
 #include "pelgo/DataError.h"
 #include "pelgo/clsPelgo_Geral.h"
 
+#include <filesystem>
+#include <fstream>
+
 using namespace pelgo;
 using namespace pelgo::test;
 
@@ -101,6 +104,27 @@ TEST_F(Catalogue, LoadTorquePointsUseTheMinimumAndMaximumMessages)
     EXPECT_EQ(catalogue.ConsisteEspecialEtapa4("1.5", "C10", "0", "1"), "C10 acima do máximo");
     EXPECT_EQ(catalogue.ConsisteEspecialEtapa4("0", "C10", "0", "1"), "");
     EXPECT_EQ(catalogue.ConsisteEspecialEtapa4("1", "C10", "0", "1"), "");
+}
+
+TEST(CatalogueFile, AChangedFileIsReadAgain)
+{
+    const auto folder = std::filesystem::temp_directory_path() / "pelgo_catalogue_test";
+    std::filesystem::create_directories(folder / "XML");
+    const auto write = [&](const std::string& text) {
+        std::ofstream(folder / "XML" / "Textos_pagina_pelgo.xml")
+            << "<t><POR><ETAPA1><PELGO ds_texto=\"" << text << "\"/></ETAPA1></POR></t>";
+    };
+    ProgramFolderGuard guard(folder.string());
+    clsPelgo_Geral catalogue;
+    write("first");
+    catalogue.CarregaXML("POR", "ETAPA1");
+    EXPECT_EQ(catalogue.GetTextosPelgo("PELGO"), "first");
+    write("second text");
+    catalogue.CarregaXML("POR", "ETAPA1");
+    EXPECT_EQ(catalogue.GetTextosPelgo("PELGO"), "second text");
+    std::filesystem::remove(folder / "XML" / "Textos_pagina_pelgo.xml");
+    EXPECT_THROW(catalogue.CarregaXML("POR", "ETAPA1"), DataError);
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace
