@@ -43,6 +43,7 @@ std::vector<std::string> thousandLines()
 void BM_BatchOf1000Cases(benchmark::State& state)
 {
     pelgo::setProgramFolder(PELGO_PROGRAM_DIR);
+    pelgo::size::keepFreedMemory(); // as pelgo-size does at start
     const std::vector<std::string> lines = thousandLines();
     for (auto _ : state)
         benchmark::DoNotOptimize(pelgo::size::answerLines(lines, static_cast<unsigned>(state.range(0))));

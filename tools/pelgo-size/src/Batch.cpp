@@ -6,10 +6,17 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <malloc.h>
 #include <atomic>
 #include <thread>
 
 namespace pelgo::size {
+
+void keepFreedMemory()
+{
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+}
 
 using nlohmann::json;
 

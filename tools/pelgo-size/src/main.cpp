@@ -129,6 +129,8 @@ int runOne(const std::string& path, bool asJson)
 
 int main(int argc, char** argv)
 {
+    pelgo::size::keepFreedMemory();
+
     // Typed and shown numbers follow the user's regional settings.
     try {
         std::locale::global(std::locale(""));
