@@ -295,8 +295,10 @@ def dados_motor():
                     nodes = [element(power_name(kw), None, [motor_node(line, category, p, kw)], 5)
                              for kw in powers(line["series"], p)
                              if category_offers(line["standard"], category, p, kw)]
-                    if nodes:
-                        poles.append(element("vl%d" % p, None, nodes, 4))
+                    # Every poles element is there, even one whose category is
+                    # not built in these poles: its powers are then simply
+                    # not in the table, and the wizard estimates them.
+                    poles.append(element("vl%d" % p, None, nodes, 4))
                 lines.append(element("cd%d" % code, None, poles, 3))
             categories.append(element(category, None, lines, 2))
         frequencies.append(element("vl%d" % hz, None, categories, 1))
